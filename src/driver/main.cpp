@@ -1,0 +1,3 @@
+#include "driver/veldran.h"
+
+int main() { veldran::VELDRAN(); }
