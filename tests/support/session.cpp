@@ -1,0 +1,88 @@
+#include "support/session.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace veldran::testing {
+
+namespace fs = std::filesystem;
+
+ScratchDir::ScratchDir() {
+    std::string templ = (fs::temp_directory_path() / "veldran-XXXXXX").string();
+    if (!mkdtemp(templ.data())) throw std::runtime_error("mkdtemp failed");
+    path_ = templ;
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ec;
+    // Make everything removable again, whatever a test did to permissions.
+    for (auto& e : fs::recursive_directory_iterator(path_, ec))
+        fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+void ScratchDir::put(const std::string& name, const std::string& bytes) const {
+    std::ofstream(file(name), std::ios::binary) << bytes;
+}
+
+std::string ScratchDir::get(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+bool ScratchDir::exists(const std::string& name) const {
+    std::error_code ec;
+    return fs::exists(fs::symlink_status(file(name), ec));
+}
+
+SessionResult run_session(const ScratchDir& dir, const std::string& keyboard) {
+    const std::string in = dir.path() + "/../" + fs::path(dir.path()).filename().string() + ".in";
+    const std::string out = in + ".out", err = in + ".err";
+    std::ofstream(in, std::ios::binary) << keyboard;
+    pid_t pid = fork();
+    if (pid == 0) {
+        int fi = open(in.c_str(), O_RDONLY);
+        int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fi < 0 || fo < 0 || fe < 0 || chdir(dir.path().c_str()) != 0) _exit(127);
+        dup2(fi, 0);
+        dup2(fo, 1);
+        dup2(fe, 2);
+        execl(VELDRAN_EXE, "veldran", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    SessionResult r;
+    r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+    auto slurp = [](const std::string& p) {
+        std::ifstream f(p, std::ios::binary);
+        std::ostringstream s;
+        s << f.rdbuf();
+        return s.str();
+    };
+    r.out = slurp(out);
+    r.err = slurp(err);
+    std::remove(in.c_str());
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return r;
+}
+
+std::string crlf(std::initializer_list<std::string> lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\r\n";
+    return s;
+}
+
+} // namespace veldran::testing

@@ -1,0 +1,41 @@
+#pragma once
+/// Runs the built program as a user would, in a scratch directory, with a
+/// scripted keyboard, and keeps every byte it writes.
+
+#include <initializer_list>
+#include <string>
+
+namespace veldran::testing {
+
+/// A scratch working directory, removed with its contents at the end.
+class ScratchDir {
+  public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    /// Writes a file in the directory (bytes as given).
+    void put(const std::string& name, const std::string& bytes) const;
+    /// The bytes of a file in the directory; empty when missing.
+    std::string get(const std::string& name) const;
+    bool exists(const std::string& name) const;
+
+  private:
+    std::string path_;
+};
+
+struct SessionResult {
+    std::string out;  ///< standard output, byte for byte
+    std::string err;  ///< standard error
+    int status = -1;  ///< exit status, or 128 + signal when killed by one
+};
+
+/// Runs build/veldran in `dir` with `keyboard` as its standard input.
+SessionResult run_session(const ScratchDir& dir, const std::string& keyboard);
+
+/// Joins lines with CR LF after each: the bytes the program writes.
+std::string crlf(std::initializer_list<std::string> lines);
+
+} // namespace veldran::testing
