@@ -1,9 +1,31 @@
 #include "driver/veldran.h"
 
-#include <cstdlib>
+#include "driver/text/console.h"
+#include "driver/text/diagnostics.h"
+#include "records/records.h"
 
 namespace veldran {
 
-void VELDRAN() { std::exit(0); }
+using namespace text;
+
+void VELDRAN() {
+    Routine routine("VELDRAN");
+    install_interrupt_handlers();
+
+    write(screen(), {"                 ***PROGRAMA VELDRAN*****", SL, SL,
+                     "            ESCRITO POR EL PROF. ORLAVIN", SL,
+                     "            DEPARTAMENTO DE INGENIERIA MECANICA", SL,
+                     "                UNIVERSIDAD DE TREMALDA", SL, SL,
+                     "   ESTE PROGRAMA IMPLEMENTA SOLUCIONES PARA LAMINADOS SIMETRICOS", SL,
+                     "   ESPECIALMENTE ORTOTROPOS Y SIMPLEMENTE APOYADOS EN SU CONTORNO", SL,
+                     "   TAL COMO SE DECRIBE EN EL CAPITULO 10", SL, SL});
+
+    list_write(screen(), {"  "});
+    list_write(screen(), {"  "});
+    list_write(screen(), {"EL TRABAJO TERMINO CON NORMALIDAD"});
+    list_write(screen(), {"LOS RESULTADOS SE HAN ALMACENADO EN EL ARCHIVO \"Answer.txt\""});
+    pause();
+    stop();
+}
 
 } // namespace veldran
