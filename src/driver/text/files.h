@@ -35,6 +35,8 @@ class TextFile : public Out {
     std::string name_;   // as given, for diagnostics
     std::string target_; // the file that ends up holding the records
     int unit_;
+    std::string temp_;   // hidden temporary file beside the target
+    int fd_ = -1;        // open on temp_
     std::string content_;
     bool in_place_ = false; // no temporary file possible: plain rewrite
     bool closed_ = false;
