@@ -1,6 +1,7 @@
 #pragma once
 /// The sections of the dialogue and the questions they share.
 
+#include <functional>
 #include <initializer_list>
 
 #include "driver/text/console.h"
@@ -9,15 +10,12 @@
 
 namespace veldran {
 
-enum class Answer { Yes, No, Other };
-
-/// Writes a question and reads a one-character answer: S or s is yes, N or n
-/// is no; any other answer gets the error record and Answer::Other.
-Answer ask(const text::Format& question);
-/// Asks until the answer is yes or no.
+/// Writes a yes/no question and reads a one-character answer until it is
+/// S or s (yes) or N or n (no); any other answer gets the error record.
 bool yes_no(const text::Format& question);
-/// The confirmation question that follows every summary.
-Answer confirm();
+/// Shows a summary and asks the confirmation until the answer is yes: a no
+/// enters the values again, any other answer shows the summary again.
+void confirmed(const std::function<void()>& show, const std::function<void()>& enter);
 /// A keyboard read with a recovery: false for unreadable text; the end of
 /// input ends the run (asking again could never be answered).
 bool read_or_refuse(std::initializer_list<text::Var> vars);

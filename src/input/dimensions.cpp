@@ -37,12 +37,7 @@ void show_dimensions(const PlateProblem& p) {
 
 void dimensions(PlateProblem& p) {
     type_dimensions(p);
-    for (;;) {
-        show_dimensions(p);
-        const Answer a = confirm();
-        if (a == Answer::Yes) break;
-        if (a == Answer::No) type_dimensions(p);
-    }
+    confirmed([&] { show_dimensions(p); }, [&] { type_dimensions(p); });
 }
 
 } // namespace veldran

@@ -105,15 +105,7 @@ void laminate(const MaterialTable& m, PlyStack& s) {
     }
     if (!from_file) type_laminate(m, s);
     sum_thickness(m, s);
-    for (;;) {
-        show_laminate(m, s);
-        const Answer a = confirm();
-        if (a == Answer::Yes) break;
-        if (a == Answer::No) {
-            type_laminate(m, s);
-            sum_thickness(m, s);
-        }
-    }
+    confirmed([&] { show_laminate(m, s); }, [&] { type_laminate(m, s); sum_thickness(m, s); });
     TextFile f("LAMINATE", DATA_UNIT);
     write_LAMINATE(f, s);
     f.close();

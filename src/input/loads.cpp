@@ -267,12 +267,7 @@ void loads(PlateProblem& p) {
         from_file = false;
     }
     if (!from_file) type_loads(p);
-    for (;;) {
-        show_loads(p);
-        const Answer a = confirm();
-        if (a == Answer::Yes) break;
-        if (a == Answer::No) type_loads(p);
-    }
+    confirmed([&] { show_loads(p); }, [&] { type_loads(p); });
     TextFile f("PLOADS", DATA_UNIT);
     write_PLOADS(f, p);
     f.close();

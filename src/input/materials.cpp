@@ -63,12 +63,7 @@ void materials(MaterialTable& m) {
         from_file = false;
     }
     if (!from_file) type_materials(m);
-    for (;;) {
-        show_materials(m);
-        const Answer a = confirm();
-        if (a == Answer::Yes) break;
-        if (a == Answer::No) type_materials(m);
-    }
+    confirmed([&] { show_materials(m); }, [&] { type_materials(m); });
     TextFile f("PPROPS", DATA_UNIT);
     write_PPROPS(f, m);
     f.close();

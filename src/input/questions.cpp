@@ -5,6 +5,10 @@ namespace veldran {
 
 using namespace text;
 
+namespace {
+
+enum class Answer { Yes, No, Other };
+
 Answer ask(const Format& question) {
     write(screen(), question);
     const char c = read_char(keyboard());
@@ -17,6 +21,10 @@ Answer ask(const Format& question) {
     return Answer::Other;
 }
 
+Answer confirm() { return ask({SL, "    ES CORRECTO LO ANTERIOR? (S/N)", SL}); }
+
+} // namespace
+
 bool yes_no(const Format& question) {
     for (;;) {
         const Answer a = ask(question);
@@ -24,7 +32,14 @@ bool yes_no(const Format& question) {
     }
 }
 
-Answer confirm() { return ask({SL, "    ES CORRECTO LO ANTERIOR? (S/N)", SL}); }
+void confirmed(const std::function<void()>& show, const std::function<void()>& enter) {
+    for (;;) {
+        show();
+        const Answer a = confirm();
+        if (a == Answer::Yes) return;
+        if (a == Answer::No) enter();
+    }
+}
 
 bool read_or_refuse(std::initializer_list<Var> vars) {
     Source& kb = keyboard();
