@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -74,6 +75,48 @@ SessionResult run_session(const ScratchDir& dir, const std::string& keyboard) {
     r.out = slurp(out);
     r.err = slurp(err);
     std::remove(in.c_str());
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return r;
+}
+
+SessionResult run_interrupted(const ScratchDir& dir, const std::string& keyboard,
+                              const std::string& wait_for, int signal) {
+    const std::string out = dir.path() + ".out", err = dir.path() + ".err";
+    int pipefd[2];
+    if (pipe(pipefd) != 0) throw std::runtime_error("pipe failed");
+    pid_t pid = fork();
+    if (pid == 0) {
+        int fo = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int fe = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fo < 0 || fe < 0 || chdir(dir.path().c_str()) != 0) _exit(127);
+        dup2(pipefd[0], 0);
+        close(pipefd[0]);
+        close(pipefd[1]);
+        dup2(fo, 1);
+        dup2(fe, 2);
+        execl(VELDRAN_EXE, "veldran", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(pipefd[0]);
+    if (!keyboard.empty() && write(pipefd[1], keyboard.data(), keyboard.size()) < 0)
+        throw std::runtime_error("write failed");
+    auto slurp = [](const std::string& p) {
+        std::ifstream f(p, std::ios::binary);
+        std::ostringstream s;
+        s << f.rdbuf();
+        return s.str();
+    };
+    for (int i = 0; i < 2000 && slurp(out).find(wait_for) == std::string::npos; ++i) usleep(5000);
+    usleep(20000); // let it reach the read
+    kill(pid, signal);
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    close(pipefd[1]);
+    SessionResult r;
+    r.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+    r.out = slurp(out);
+    r.err = slurp(err);
     std::remove(out.c_str());
     std::remove(err.c_str());
     return r;

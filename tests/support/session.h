@@ -35,6 +35,11 @@ struct SessionResult {
 /// Runs build/veldran in `dir` with `keyboard` as its standard input.
 SessionResult run_session(const ScratchDir& dir, const std::string& keyboard);
 
+/// Runs build/veldran in `dir`, types `keyboard`, waits until its screen
+/// shows `wait_for` (keeping standard input open), then sends `signal`.
+SessionResult run_interrupted(const ScratchDir& dir, const std::string& keyboard,
+                              const std::string& wait_for, int signal);
+
 /// Joins lines with CR LF after each: the bytes the program writes.
 std::string crlf(std::initializer_list<std::string> lines);
 
