@@ -4,6 +4,7 @@
 
 #include <csignal>
 
+#include "input/dialogue_texts.h"
 #include "support/session.h"
 
 using namespace veldran::testing;
@@ -52,7 +53,8 @@ TEST(Driver, QuitAndHangupHaveTheirOwnEvents) {
 
 TEST(Driver, CommandTypedAtThePauseRunsAndThePromptReturns) {
     ScratchDir dir;
-    const auto r = run_session(dir, "echo hola; pwd >where\n\n");
+    const std::string dialogue = UP_TO_LOADS + keys({"N", "6", "177", "22", "S"}) + PRINT_ANSWERS;
+    const auto r = run_session(dir, dialogue + "echo hola; pwd >where\n\n");
     const std::string tail = PROMPT + "hola\n" + PROMPT;
     ASSERT_GE(r.out.size(), tail.size());
     EXPECT_EQ(r.out.substr(r.out.size() - tail.size()), tail);
