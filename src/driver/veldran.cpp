@@ -4,19 +4,32 @@
 #include "driver/text/diagnostics.h"
 #include "input/input.h"
 #include "records/records.h"
+#include "report/output.h"
+#include "solutions/plate_results.h"
+#include "solutions/solve.h"
+#include "stiffness/chain.h"
+#include "stiffness/laminate_stiffness.h"
 
 namespace veldran {
 
 using namespace text;
 
+namespace {
+
+// One instance of each shared record for the whole run, zero-filled from the
+// start and never reallocated.
+MaterialTable materials{};
+PlyStack stack{};
+PlateProblem problem{};
+PrintOptions print{};
+LaminateStiffness stiffness{};
+PlateResults results{};
+
+} // namespace
+
 void VELDRAN() {
     Routine routine("VELDRAN");
     install_interrupt_handlers();
-
-    static MaterialTable materials{};
-    static PlyStack stack{};
-    static PlateProblem problem{};
-    static PrintOptions print{};
 
     write(screen(), {"                 ***PROGRAMA VELDRAN*****", SL, SL,
                      "            ESCRITO POR EL PROF. ORLAVIN", SL,
@@ -27,6 +40,9 @@ void VELDRAN() {
                      "   TAL COMO SE DECRIBE EN EL CAPITULO 10", SL, SL});
 
     INPUT(materials, stack, problem, print);
+    STIFFNESS(materials, stack, stiffness);
+    SOLVE(problem, stiffness, results);
+    OUTPUT(materials, stack, problem, print, stiffness, results);
 
     list_write(screen(), {"  "});
     list_write(screen(), {"  "});
