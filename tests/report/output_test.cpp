@@ -17,22 +17,6 @@ using text::Lines;
 
 namespace {
 
-const Text BANNER = {
-    "                 ***PROGRAMA VELDRAN*****",
-    "",
-    "             ESCRITO POR EL PROF. ORLAVIN",
-    "             DEPARTAMENTO DE INGENIERIA MECANICA",
-    "                 UNIVERSITDAD DE TREMALDA",
-    "",
-    "   ESTE PROGRAMA CALCULA LOS DESPLAZAMIENTOS TRANSVERSALES, CARGAS",
-    "   DE PANDEO, O TEMPERATURA A LA QUE EL PANDEO TERMICO OCURRIRIA",
-    "   PARA UNA PLACA DE MATERIAL COMPUESTO LAMINADO ESPECIALMENTE",
-    "   ORTOTROPO, DE ACUERDO CON LA TEORIA PRESENTADA ",
-    "   EN EL CAPITULO 10",
-    "",
-    "",
-};
-
 // The echo of the fixture problem, worked by hand from the field lists.
 const Text ECHO = {
     "",
@@ -217,7 +201,7 @@ TEST(Report, BannerToTheFileOnlyThenEchoThenResults) {
     p.plate.LCASE = 6;
     Lines file_only, both;
     report::write_report(file_only, both, p.mat, p.ply, p.plate, p.print, p.stiff, p.res);
-    EXPECT_EQ(joined(file_only.lines), joined(BANNER));
+    EXPECT_EQ(joined(file_only.lines), joined(REPORT_BANNER));
     Lines results;
     report::write_results(results, p.plate, p.res);
     EXPECT_EQ(joined(both.lines), joined(cat({ECHO, results.lines})));

@@ -50,6 +50,23 @@ inline Text cat(std::initializer_list<Text> parts) {
     return all;
 }
 
+/// The report banner: in answer.txt, never on the screen.
+inline const Text REPORT_BANNER = {
+    "                 ***PROGRAMA VELDRAN*****",
+    "",
+    "             ESCRITO POR EL PROF. ORLAVIN",
+    "             DEPARTAMENTO DE INGENIERIA MECANICA",
+    "                 UNIVERSITDAD DE TREMALDA",
+    "",
+    "   ESTE PROGRAMA CALCULA LOS DESPLAZAMIENTOS TRANSVERSALES, CARGAS",
+    "   DE PANDEO, O TEMPERATURA A LA QUE EL PANDEO TERMICO OCURRIRIA",
+    "   PARA UNA PLACA DE MATERIAL COMPUESTO LAMINADO ESPECIALMENTE",
+    "   ORTOTROPO, DE ACUERDO CON LA TEORIA PRESENTADA ",
+    "   EN EL CAPITULO 10",
+    "",
+    "",
+};
+
 /// Lines joined with "|" so that a mismatch shows where it is.
 inline std::string joined(const std::vector<std::string>& lines) {
     std::string s;

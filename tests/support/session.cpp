@@ -46,7 +46,40 @@ bool ScratchDir::exists(const std::string& name) const {
     return fs::exists(fs::symlink_status(file(name), ec));
 }
 
-SessionResult run_session(const ScratchDir& dir, const std::string& keyboard) {
+namespace {
+
+// setpriv runs the program as nobody; when this process is not root,
+// permissions already apply and the program runs directly.
+void exec_program(User user) {
+    if (user == User::Unprivileged && geteuid() == 0) {
+        execlp("setpriv", "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
+               VELDRAN_EXE, static_cast<char*>(nullptr));
+    } else {
+        execl(VELDRAN_EXE, "veldran", static_cast<char*>(nullptr));
+    }
+}
+
+} // namespace
+
+bool permissions_can_refuse() {
+    if (geteuid() != 0) return true;
+    pid_t pid = fork();
+    if (pid == 0) {
+        int null = open("/dev/null", O_RDWR);
+        if (null >= 0) {
+            dup2(null, 1);
+            dup2(null, 2);
+        }
+        execlp("setpriv", "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "true",
+               static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    return WIFEXITED(wstatus) && WEXITSTATUS(wstatus) == 0;
+}
+
+SessionResult run_session(const ScratchDir& dir, const std::string& keyboard, User user) {
     const std::string in = dir.path() + "/../" + fs::path(dir.path()).filename().string() + ".in";
     const std::string out = in + ".out", err = in + ".err";
     std::ofstream(in, std::ios::binary) << keyboard;
@@ -59,7 +92,7 @@ SessionResult run_session(const ScratchDir& dir, const std::string& keyboard) {
         dup2(fi, 0);
         dup2(fo, 1);
         dup2(fe, 2);
-        execl(VELDRAN_EXE, "veldran", static_cast<char*>(nullptr));
+        exec_program(user);
         _exit(127);
     }
     int wstatus = 0;

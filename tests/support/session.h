@@ -32,8 +32,17 @@ struct SessionResult {
     int status = -1;  ///< exit status, or 128 + signal when killed by one
 };
 
+/// Who runs the program: this process's user, or one without privileges
+/// (uid and gid 65534, through setpriv, when this process is root).
+enum class User { Self, Unprivileged };
+
 /// Runs build/veldran in `dir` with `keyboard` as its standard input.
-SessionResult run_session(const ScratchDir& dir, const std::string& keyboard);
+SessionResult run_session(const ScratchDir& dir, const std::string& keyboard,
+                          User user = User::Self);
+
+/// Whether permissions can refuse the program anything: true when this
+/// process is not root, or is root and can drop its privileges.
+bool permissions_can_refuse();
 
 /// Runs build/veldran in `dir`, types `keyboard`, waits until its screen
 /// shows `wait_for` (keeping standard input open), then sends `signal`.
