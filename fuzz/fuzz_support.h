@@ -10,6 +10,9 @@
 
 #include "driver/text/console.h"
 #include "driver/text/diagnostics.h"
+#include "records/records.h"
+#include "report/output.h"
+#include "stiffness/chain.h"
 
 namespace veldran::fuzz {
 
@@ -46,6 +49,32 @@ inline std::string file_text(const std::vector<std::string>& records) {
     std::string s;
     for (const auto& r : records) s += r + "\r\n";
     return s;
+}
+
+/// What the run does with an accepted table and stack: the stiffness chain,
+/// then the report's echo of the input with every matrix printed.
+inline void stiffness_and_echo(const MaterialTable& m, const PlyStack& s) {
+    LaminateStiffness ls{};
+    STIFFNESS(m, s, ls);
+    PlateProblem plate{};
+    plate.a = 2.0f;
+    plate.b = 1.0f;
+    text::Lines echo;
+    report::write_input_echo(echo, m, s, plate, PrintOptions{'S', 'S', 'S', 'S'}, ls);
+}
+
+/// A file written back on confirmation must be accepted when read, and what
+/// it reads back to must write the same text again.
+template <class Record, class Write, class Read>
+void require_stable_write_back(const Record& r, Write write, Read read, const char* file) {
+    text::Lines once;
+    write(once, r);
+    text::TextSource again(file_text(once.lines), text::DATA_UNIT, file);
+    Record back{};
+    require(read(again, back), "a written file is accepted");
+    text::Lines twice;
+    write(twice, back);
+    require(twice.lines == once.lines, "a file read back writes the same text");
 }
 
 } // namespace veldran::fuzz

@@ -9,9 +9,8 @@
 
 #include "fuzz/fuzz_support.h"
 #include "input/data_files.h"
-#include "report/output.h"
 #include "solutions/solve.h"
-#include "stiffness/chain.h"
+#include "stiffness/laminates.h"
 
 using namespace veldran;
 using namespace veldran::text;
@@ -19,26 +18,9 @@ using namespace veldran::text;
 namespace {
 
 LaminateStiffness cross_ply() {
-    MaterialTable m{};
-    m.NMAT = 1;
-    m.E11[1] = 181000.0f;
-    m.E22[1] = 10300.0f;
-    m.NU12[1] = 0.28f;
-    m.G12[1] = 7170.0f;
-    m.ALP11[1] = 0.000125f;
-    m.ALP22[1] = 2.25e-5f;
-    m.ESPESOR[1] = 0.125f;
-    PlyStack s{};
-    s.NPLY = 4;
-    const float angles[] = {0.0f, 90.0f, 90.0f, 0.0f};
-    for (int i = 1; i <= 4; ++i) {
-        s.PLYMAT[i] = 1;
-        s.PLYANG[i] = angles[i - 1];
-        s.PLYRAD[i] = radians(s.PLYANG[i]);
-    }
-    s.TTOTAL = 0.5f;
+    const MaterialTable m = test::carbon_epoxy();
     LaminateStiffness ls{};
-    STIFFNESS(m, s, ls);
+    STIFFNESS(m, test::stack_of(m, {0.0f, 90.0f, 90.0f, 0.0f}), ls);
     return ls;
 }
 
@@ -66,13 +48,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     report::write_results(block, p, r);
 
     if (!finite(p)) return 0; // Infinity and NaN are written but never read
-    Lines once;
-    write_PLOADS(once, p);
-    TextSource again(fuzz::file_text(once.lines), DATA_UNIT, "PLOADS");
-    PlateProblem back{};
-    fuzz::require(read_PLOADS(again, back), "a written PLOADS is accepted");
-    Lines twice;
-    write_PLOADS(twice, back);
-    fuzz::require(twice.lines == once.lines, "PLOADS read back writes the same text");
+    fuzz::require_stable_write_back(p, write_PLOADS, read_PLOADS, "PLOADS");
     return 0;
 }

@@ -9,8 +9,6 @@
 
 #include "fuzz/fuzz_support.h"
 #include "input/data_files.h"
-#include "report/output.h"
-#include "stiffness/chain.h"
 
 using namespace veldran;
 using namespace veldran::text;
@@ -47,22 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         s.PLYRAD[i] = s.PLYRAD[2 * m.NMAT + 1 - i] = radians(s.PLYANG[i]);
     }
     s.NPLY = m.NMAT > 0 ? 2 * m.NMAT : 0;
-    LaminateStiffness ls{};
-    STIFFNESS(m, s, ls);
-    PlateProblem plate{};
-    plate.a = 2.0f;
-    plate.b = 1.0f;
-    Lines echo;
-    report::write_input_echo(echo, m, s, plate, PrintOptions{'S', 'S', 'S', 'S'}, ls);
+    fuzz::stiffness_and_echo(m, s);
 
     if (!finite(m)) return 0; // Infinity and NaN are written but never read
-    Lines once;
-    write_PPROPS(once, m);
-    TextSource again(fuzz::file_text(once.lines), DATA_UNIT, "PPROPS");
-    MaterialTable back{};
-    fuzz::require(read_PPROPS(again, back), "a written PPROPS is accepted");
-    Lines twice;
-    write_PPROPS(twice, back);
-    fuzz::require(twice.lines == once.lines, "PPROPS read back writes the same text");
+    fuzz::require_stable_write_back(m, write_PPROPS, read_PPROPS, "PPROPS");
     return 0;
 }

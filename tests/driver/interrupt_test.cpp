@@ -71,9 +71,12 @@ std::set<std::string> entries(const ScratchDir& dir) {
 // The hidden temporary file of `name` holds the records (they are written
 // in one go just before the held rename).
 bool temp_written(const ScratchDir& dir, const std::string& name) {
-    for (const auto& e : fs::directory_iterator(dir.path())) {
-        const std::string f = e.path().filename().string();
-        if (f.rfind("." + name + ".", 0) == 0 && fs::file_size(e.path()) > 0) return true;
+    std::error_code ec; // the file may go while it is looked at
+    for (fs::directory_iterator it(dir.path(), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string f = it->path().filename().string();
+        const auto size = fs::file_size(it->path(), ec);
+        if (f.rfind("." + name + ".", 0) == 0 && !ec && size > 0) return true;
+        ec.clear();
     }
     return false;
 }
