@@ -108,28 +108,51 @@ TEST_P(Refused, ShowsItsMessageAndAsksAgain) {
 INSTANTIATE_TEST_SUITE_P(Dialogue, Refused, ::testing::ValuesIn(REFUSALS),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// The end of the keyboard where a recovery would ask again ends the run
-// instead, without the refusal message.
-TEST(EndOfKeyboard, EndsTheRunWhereAQuestionWouldRepeat) {
+// The end of the keyboard at every kind of question.  Where a recovery would
+// ask again it ends the run instead, without the refusal message; at the
+// pause it is the normal end, and the run is the one an Enter would give.
+TEST(EndOfKeyboard, AtEveryKindOfQuestion) {
+    const std::string LOADS_CONFIRMED = UP_TO_LOADS + keys({"N", "6", "177", "22", "S"});
+    const std::string PAUSE_PROMPT =
+        crlf({"PULSE INTRO PARA CONTINUAR, O ESCRIBA UNA ORDEN SEGUIDA DE INTRO"});
     const struct {
+        const char* at;
         std::string keyboard;
         std::string last_shown;
+        bool fatal;
     } cases[] = {
-        {"", MATERIALS_Q},
-        {TYPE_MATERIALS, CONFIRM},
-        {LAMINATE_CONFIRMED, LENGTH_PROMPT},
-        {LAMINATE_CONFIRMED + keys({"2"}), WIDTH_PROMPT},
-        {UP_TO_LOADS + keys({"N"}), MENU},
-        {UP_TO_LOADS + keys({"N", "4"}), SERIES_PROMPT},
+        {"a yes/no question", "", MATERIALS_Q, true},
+        {"a confirmation", TYPE_MATERIALS, CONFIRM, true},
+        {"a count read without recovery", keys({"N"}), NMAT_PROMPT, true},
+        {"the second value of a ply", MATERIALS_CONFIRMED + keys({"N", "1", "1"}),
+         ply_prompt("  1"), true},
+        {"the plate length, read with recovery", LAMINATE_CONFIRMED, LENGTH_PROMPT, true},
+        {"the plate width", LAMINATE_CONFIRMED + keys({"2"}), WIDTH_PROMPT, true},
+        {"the menu answer", UP_TO_LOADS + keys({"N"}), MENU, true},
+        {"the series size", UP_TO_LOADS + keys({"N", "4"}), SERIES_PROMPT, true},
+        {"a print option, one character", LOADS_CONFIRMED + keys({"S", "n", ""}),
+         PRINT_QUESTIONS, true},
+        {"the pause", LOADS_CONFIRMED + PRINT_ANSWERS, PAUSE_PROMPT, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.at);
         ScratchDir dir;
         const auto r = run_session(dir, c.keyboard);
-        EXPECT_EQ(r.status, 1);
         EXPECT_THAT(r.out, EndsWith(c.last_shown));
-        EXPECT_EQ(r.err,
-                  crlf({"veldran: severe (24): end-of-file during read, unit 5, file /dev/stdin",
-                        "Traceback (innermost first):", "  INPUT", "  VELDRAN"}));
+        if (c.fatal) {
+            EXPECT_EQ(r.status, 1);
+            EXPECT_EQ(r.err,
+                      crlf({"veldran: severe (24): end-of-file during read, unit 5, file /dev/stdin",
+                            "Traceback (innermost first):", "  INPUT", "  VELDRAN"}));
+            continue;
+        }
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        ScratchDir entered;
+        const auto normal = run_session(entered, c.keyboard + keys({""}));
+        EXPECT_EQ(r.out, normal.out);
+        EXPECT_FALSE(dir.get("answer.txt").empty());
+        EXPECT_EQ(dir.get("answer.txt"), entered.get("answer.txt"));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -92,6 +93,7 @@ SessionResult run_session(const ScratchDir& dir, const std::string& keyboard, Us
         dup2(fi, 0);
         dup2(fo, 1);
         dup2(fe, 2);
+        alarm(60); // kept across exec
         exec_program(user);
         _exit(127);
     }
@@ -115,6 +117,17 @@ SessionResult run_session(const ScratchDir& dir, const std::string& keyboard, Us
 
 SessionResult run_interrupted(const ScratchDir& dir, const std::string& keyboard,
                               const std::string& wait_for, int signal) {
+    return run_interrupted_when(
+        dir, keyboard,
+        [&wait_for](const std::string& screen) {
+            return screen.find(wait_for) != std::string::npos;
+        },
+        signal);
+}
+
+SessionResult run_interrupted_when(const ScratchDir& dir, const std::string& keyboard,
+                                   const std::function<bool(const std::string&)>& ready,
+                                   int signal, const std::string& env) {
     const std::string out = dir.path() + ".out", err = dir.path() + ".err";
     int pipefd[2];
     if (pipe(pipefd) != 0) throw std::runtime_error("pipe failed");
@@ -128,6 +141,7 @@ SessionResult run_interrupted(const ScratchDir& dir, const std::string& keyboard
         close(pipefd[1]);
         dup2(fo, 1);
         dup2(fe, 2);
+        if (!env.empty()) putenv(strdup(env.c_str()));
         execl(VELDRAN_EXE, "veldran", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -140,7 +154,7 @@ SessionResult run_interrupted(const ScratchDir& dir, const std::string& keyboard
         s << f.rdbuf();
         return s.str();
     };
-    for (int i = 0; i < 2000 && slurp(out).find(wait_for) == std::string::npos; ++i) usleep(5000);
+    for (int i = 0; i < 2000 && !ready(slurp(out)); ++i) usleep(5000);
     usleep(20000); // let it reach the read
     kill(pid, signal);
     int wstatus = 0;

@@ -2,6 +2,7 @@
 /// Runs the built program as a user would, in a scratch directory, with a
 /// scripted keyboard, and keeps every byte it writes.
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 
@@ -36,7 +37,8 @@ struct SessionResult {
 /// (uid and gid 65534, through setpriv, when this process is root).
 enum class User { Self, Unprivileged };
 
-/// Runs build/veldran in `dir` with `keyboard` as its standard input.
+/// Runs build/veldran in `dir` with `keyboard` as its standard input.  A run
+/// still going after a minute is ended by SIGALRM (status 142): none may loop.
 SessionResult run_session(const ScratchDir& dir, const std::string& keyboard,
                           User user = User::Self);
 
@@ -48,6 +50,12 @@ bool permissions_can_refuse();
 /// shows `wait_for` (keeping standard input open), then sends `signal`.
 SessionResult run_interrupted(const ScratchDir& dir, const std::string& keyboard,
                               const std::string& wait_for, int signal);
+
+/// The same with a condition on the screen so far (polled, for at most ten
+/// seconds) and one environment variable ("NAME=value", empty for none).
+SessionResult run_interrupted_when(const ScratchDir& dir, const std::string& keyboard,
+                                   const std::function<bool(const std::string&)>& ready,
+                                   int signal, const std::string& env = "");
 
 /// Joins lines with CR LF after each: the bytes the program writes.
 std::string crlf(std::initializer_list<std::string> lines);

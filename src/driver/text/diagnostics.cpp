@@ -57,6 +57,7 @@ void set_pending_temp(const std::string& path) {
 }
 
 void fatal(Diag d, int unit, const std::string& file) {
+    if (fatal_hook) fatal_hook(d, unit, file);
     std::fflush(stdout);
     if (pending_temp[0] != '\0') unlink(pending_temp);
     std::fprintf(stderr, "veldran: severe (%d): %s, unit %d, file %s\r\n", static_cast<int>(d),

@@ -30,6 +30,9 @@ inline constexpr int REPORT_UNIT = 11;
 /// removes an unfinished temporary file, exits with status 1.
 [[noreturn]] void fatal(Diag d, int unit, const std::string& file);
 
+/// Test seam, null in the program: fatal() calls it first when set (a fuzzer throws from it).
+inline void (*fatal_hook)(Diag d, int unit, const std::string& file) = nullptr;
+
 /// Marks a routine as active for the traceback while it is in scope.
 class Routine {
   public:

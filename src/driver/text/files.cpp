@@ -12,6 +12,7 @@
 #include <csignal>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 
 #include "driver/text/diagnostics.h"
 
@@ -55,6 +56,16 @@ bool write_all(int fd, const std::string& s) {
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// Test seam, unset in use: VELDRAN_TEST_WRITE_DELAY_MS waits that many ms before the rename.
+void hold_before_rename() {
+    const char* ms = std::getenv("VELDRAN_TEST_WRITE_DELAY_MS");
+    if (ms == nullptr) return;
+    const long n = std::strtol(ms, nullptr, 10);
+    if (n <= 0) return;
+    const timespec t{n / 1000, (n % 1000) * 1000000L};
+    nanosleep(&t, nullptr);
 }
 
 mode_t new_file_mode() {
@@ -146,6 +157,7 @@ void TextFile::close() {
     const bool ok = write_all(fd_, content_);
     const bool closed_ok = ::close(fd_) == 0;
     fd_ = -1;
+    hold_before_rename();
     if (!ok || !closed_ok || rename(temp_.c_str(), target_.c_str()) != 0) {
         fatal(Diag::WriteError, unit_, name_); // removes the temporary file
     }
