@@ -49,12 +49,32 @@ bool ScratchDir::exists(const std::string& name) const {
 
 namespace {
 
+// A copy of the program that nobody may run wherever the build folder is
+// (a checkout under a private home folder, say), removed at exit.
+const std::string& program_for_nobody() {
+    static const std::string path = [] {
+        std::string dir = (fs::temp_directory_path() / "veldran-exe-XXXXXX").string();
+        if (!mkdtemp(dir.data())) throw std::runtime_error("mkdtemp failed");
+        const std::string exe = dir + "/veldran";
+        fs::copy_file(VELDRAN_EXE, exe);
+        fs::permissions(dir, fs::perms(0755));
+        fs::permissions(exe, fs::perms(0755));
+        static const std::string remove_dir = dir;
+        std::atexit([] {
+            std::error_code ec;
+            fs::remove_all(remove_dir, ec);
+        });
+        return exe;
+    }();
+    return path;
+}
+
 // setpriv runs the program as nobody; when this process is not root,
 // permissions already apply and the program runs directly.
-void exec_program(User user) {
+void exec_program(User user, const std::string& for_nobody) {
     if (user == User::Unprivileged && geteuid() == 0) {
         execlp("setpriv", "setpriv", "--reuid=65534", "--regid=65534", "--clear-groups",
-               VELDRAN_EXE, static_cast<char*>(nullptr));
+               for_nobody.c_str(), static_cast<char*>(nullptr));
     } else {
         execl(VELDRAN_EXE, "veldran", static_cast<char*>(nullptr));
     }
@@ -84,6 +104,8 @@ SessionResult run_session(const ScratchDir& dir, const std::string& keyboard, Us
     const std::string in = dir.path() + "/../" + fs::path(dir.path()).filename().string() + ".in";
     const std::string out = in + ".out", err = in + ".err";
     std::ofstream(in, std::ios::binary) << keyboard;
+    const std::string for_nobody =
+        user == User::Unprivileged && geteuid() == 0 ? program_for_nobody() : "";
     pid_t pid = fork();
     if (pid == 0) {
         int fi = open(in.c_str(), O_RDONLY);
@@ -94,7 +116,7 @@ SessionResult run_session(const ScratchDir& dir, const std::string& keyboard, Us
         dup2(fo, 1);
         dup2(fe, 2);
         alarm(60); // kept across exec
-        exec_program(user);
+        exec_program(user, for_nobody);
         _exit(127);
     }
     int wstatus = 0;
